@@ -79,7 +79,7 @@ static long long gcd(long long a, long long b)
     return a;
 }
 
-// Least x >= lo with x % |d[j]| == s * r[j] for every j, truncated remainders, or -1 - lo
+// Least x >= lo with x % |d[j]| == s * r[j] for every j, truncated remainders, or lo - 1
 // when there is none. s = -1 mirrors the walk downward: -x passes on r exactly when x passes on -r.
 static i128 first_from(i128 lo, int s)
 {
@@ -94,7 +94,7 @@ static i128 first_from(i128 lo, int s)
         long long g = gcd((long long)md(m, dj), dj);
         long long diff = (long long)md(rj - a, dj);
         if (diff % g != 0)
-            return -1 - lo;  // the congruences contradict each other
+            return lo - 1;  // the congruences contradict each other
         long long dg = dj / g;
         long long t = (long long)md((i128)(diff / g) * inv((long long)md(m / g, dg), dg), dg);
         a += m * t;
@@ -109,7 +109,7 @@ static i128 first_from(i128 lo, int s)
         return 0;  // then lo is 0 as well
     if (pos)
         return (lo > 1 ? lo : 1) + md(a - (lo > 1 ? lo : 1), m);
-    return -1 - lo;
+    return lo - 1;
 }
 
 int main()
