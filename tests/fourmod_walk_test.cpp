@@ -3,43 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 
-#include <array>
-#include <optional>
 #include <random>
 
 #include "fourmod_embedded.hpp"
+#include "literal_walk.hpp"
 #include "process.hpp"
 
 namespace {
-
-using System = std::array<int, 8>;  // d[0..3], then r[0..3]
-
-long long gcd_ll(long long a, long long b) { return b == 0 ? a : gcd_ll(b, a % b); }
-
-// Reference: the walk itself, bounded. Passing is periodic with period L on each side of
-// zero, so after (|r[k]| + 2L) / |d[k]| + 3 failed candidates nothing can pass.
-std::optional<long long> literal_walk(const System& s)
-{
-    const int* d = s.data();
-    const int* r = s.data() + 4;
-    int k = 0;
-    for (int j = 0; j < 4; ++j)
-        if (d[j] > d[k])
-            k = j;
-    long long lcm = 1;
-    for (int j = 0; j < 4; ++j)
-        lcm = lcm / gcd_ll(lcm, std::llabs(d[j])) * std::llabs(d[j]);
-    long long tries = (std::llabs(r[k]) + 2 * lcm) / std::llabs(d[k]) + 3;
-    long long x = r[k];
-    for (long long t = 0; t < tries; ++t, x += d[k]) {
-        bool pass = true;
-        for (int j = 0; j < 4 && pass; ++j)
-            pass = x % d[j] == r[j];
-        if (pass)
-            return x;
-    }
-    return std::nullopt;
-}
 
 struct Outcome {
     int status;
