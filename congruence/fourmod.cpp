@@ -1,6 +1,7 @@
 // fourmod: the first x on the walk r[k], r[k] + d[k], ... (d[k] the largest modulus, first of
 // equals) with x % d[j] == r[j] for all four j, truncated remainders, residues unreduced.
 // The walk is not taken: its first passing candidate is computed from the merged congruences.
+#include <cctype>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -25,23 +26,23 @@ static int rd(int idx)
     static char what[64];
     std::snprintf(what, sizeof what, "game.in: cannot read %s (number %d of 8)", names[idx], idx + 1);
     int ch = std::getchar();
-    while (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f')
+    while (ch != EOF && std::isspace(ch))
         ch = std::getchar();
     if (ch == EOF)
         fail(2, what, std::ferror(stdin) ? std::strerror(errno) : "end of file");
     bool neg = ch == '-';
     if (ch == '-' || ch == '+')
         ch = std::getchar();
-    if (ch < '0' || ch > '9')
+    if (!std::isdigit(ch))
         fail(2, what, "not a decimal integer");
     long long v = 0;
-    while (ch >= '0' && ch <= '9') {
+    while (std::isdigit(ch)) {
         v = v * 10 + (ch - '0');
         if (v > 2147483648LL)
             fail(2, what, "outside the 32-bit range");
         ch = std::getchar();
     }
-    if (ch != EOF && ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r' && ch != '\v' && ch != '\f')
+    if (ch != EOF && !std::isspace(ch))
         fail(2, what, "not a decimal integer");
     if (neg)
         v = -v;

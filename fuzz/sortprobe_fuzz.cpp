@@ -1,61 +1,17 @@
 // Fuzzes sortprobe's own code: arbitrary bytes as everything the interactor sends (the count
 // and all replies). Every line written must be a well-formed query or the answer the replies
 // imply, within the query bound; a broken stream must end with status 2 and no answer.
-#include <cctype>
-#include <cerrno>
-#include <csetjmp>
-#include <csignal>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <iostream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "../tests/process.hpp"
+#include "../tests/query_bound.hpp"
+#include "../tests/sortprobe_embedded.hpp"
 #include "fuzz_check.hpp"
 
-namespace sortprobe_embedded {
-inline std::jmp_buf trap;
-inline int exit_status;
-}  // namespace sortprobe_embedded
-
-[[noreturn]] inline void sortprobe_exit(int status)
-{
-    sortprobe_embedded::exit_status = status;
-    std::longjmp(sortprobe_embedded::trap, 1);
-}
-
-#define main sortprobe_main
-#define exit sortprobe_exit
-#include "../interactive/sortprobe.cpp"
-#undef exit
-#undef main
-
 namespace {
-
-// One run of the program on the bytes in file "in", its lines going to file "out".
-int run_sortprobe()
-{
-    n = ans = asked = 0;
-    std::memset(p, 0, sizeof p);
-    std::memset(c, 0, sizeof c);
-    FUZZ_REQUIRE(std::freopen("in", "r", stdin) && std::freopen("out", "w", stdout));
-    std::cout.clear();
-    int status = setjmp(sortprobe_embedded::trap) == 0 ? sortprobe_main() : sortprobe_embedded::exit_status;
-    std::fflush(stdout);
-    return status;
-}
-
-long long merge_sort_bound(long long items)
-{
-    long long levels = 0;
-    while ((1LL << levels) < items)
-        ++levels;
-    return items == 0 ? 0 : items * levels - (1LL << levels) + 1;
-}
 
 // "1 x y" or "2 k" in the exact form: single spaces, canonical decimals.
 bool split_line(const std::string& line, std::vector<long long>& nums)
@@ -85,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         InScratchFolder here;
         write_file("in", input);
+        FUZZ_REQUIRE(std::freopen("in", "r", stdin) && std::freopen("out", "w", stdout));
         status = run_sortprobe();
         out = read_file("out");
     }

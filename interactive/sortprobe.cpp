@@ -11,41 +11,44 @@
 static int p[1010];  // order table: entries 1..n hold item numbers
 static int c[1010];  // merge scratch, room for every item at once
 static int n, ans;
-static int asked;    // queries sent so far, named in failure messages
+static int asked, qx, qy;  // queries sent so far and the last one, for failure messages
 
-// One line on stderr and status 2: the count or the peer cannot be used.
-static void fail(const char *what, const char *why)
+// A read failed: one line naming what was being read, and status 2.
+static void bad_read(const char *why)
 {
-    std::fprintf(stderr, "sortprobe: %s: %s\n", what, why);
+    if (asked == 0)
+        std::fprintf(stderr, "sortprobe: cannot read the item count: %s\n", why);
+    else
+        std::fprintf(stderr, "sortprobe: cannot read the reply to query %d (1 %d %d): %s\n", asked, qx, qy, why);
     exit(2);
 }
 
 // Reads one whitespace-delimited decimal integer that fits in 32 bits, or fails.
-static int rd(const char *what)
+static int rd()
 {
     int ch = std::getchar();
     while (ch != EOF && std::isspace(ch))
         ch = std::getchar();
     if (ch == EOF)
-        fail(what, std::ferror(stdin) ? std::strerror(errno) : "end of input");
+        bad_read(std::ferror(stdin) ? std::strerror(errno) : "end of input");
     bool neg = ch == '-';
     if (ch == '-' || ch == '+')
         ch = std::getchar();
     if (!std::isdigit(ch))
-        fail(what, "not a decimal integer");
+        bad_read("not a decimal integer");
     long long v = 0;
     while (std::isdigit(ch)) {
         v = v * 10 + (ch - '0');
         if (v > 2147483648LL)
-            fail(what, "outside the 32-bit range");
+            bad_read("outside the 32-bit range");
         ch = std::getchar();
     }
     if (ch != EOF && !std::isspace(ch))
-        fail(what, "not a decimal integer");
+        bad_read("not a decimal integer");
     if (neg)
         v = -v;
     if (v > 2147483647LL)
-        fail(what, "outside the 32-bit range");
+        bad_read("outside the 32-bit range");
     return (int)v;
 }
 
@@ -54,8 +57,10 @@ static void endl_flush()
 {
     std::cout << '\n';
     std::cout.flush();
-    if (!std::cout || std::fflush(stdout) != 0)
-        fail("cannot write to the interactor", std::strerror(errno));
+    if (!std::cout || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "sortprobe: cannot write to the interactor: %s\n", std::strerror(errno));
+        exit(2);
+    }
 }
 
 int cmp(int x, int y)
@@ -63,9 +68,9 @@ int cmp(int x, int y)
     std::cout << 1 << ' ' << x << ' ' << y;
     endl_flush();
     ++asked;
-    static char what[64];
-    std::snprintf(what, sizeof what, "cannot read the reply to query %d (1 %d %d)", asked, x, y);
-    return rd(what);
+    qx = x;
+    qy = y;
+    return rd();
 }
 
 void merge_sort(int l, int r)
@@ -96,7 +101,7 @@ int main()
     // A vanished interactor is reported as a failed write, not a silent signal death.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    n = rd("cannot read the item count");
+    n = rd();
     if (n < 0 || n > 1009) {
         std::fprintf(stderr, "sortprobe: item count %d is outside 0..1009\n", n);
         exit(2);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "process.hpp"
+#include "query_bound.hpp"
 
 namespace {
 
@@ -16,15 +17,6 @@ namespace {
 int distinct_count(const std::vector<long long>& values)
 {
     return (int)std::set<long long>(values.begin(), values.end()).size();
-}
-
-// Reference: the most queries a top-down merge sort of n items may ask.
-long long merge_sort_bound(long long n)
-{
-    long long levels = 0;
-    while ((1LL << levels) < n)
-        ++levels;
-    return n == 0 ? 0 : n * levels - (1LL << levels) + 1;
 }
 
 ProcessResult sortprobe(const std::string& input) { return run_process({SORTPROBE_PATH}, input); }
@@ -67,6 +59,15 @@ struct Refusal {
     const char* message;
 };
 
+void expect_refused(const Refusal& c)
+{
+    SCOPED_TRACE(c.input);
+    ProcessResult r = sortprobe(c.input);
+    EXPECT_EQ(r.out, c.output);
+    EXPECT_EQ(r.err, std::string(c.message) + "\n");
+    EXPECT_EQ(r.status, 2);
+}
+
 TEST(SortprobeRefusal, UnusableCountWritesNothing)
 {
     const Refusal cases[] = {
@@ -84,13 +85,8 @@ TEST(SortprobeRefusal, UnusableCountWritesNothing)
         {"-2147483649\n", "", "sortprobe: cannot read the item count: outside the 32-bit range"},
         {"99999999999999999999999\n", "", "sortprobe: cannot read the item count: outside the 32-bit range"},
     };
-    for (const Refusal& c : cases) {
-        SCOPED_TRACE(c.input);
-        ProcessResult r = sortprobe(c.input);
-        EXPECT_EQ(r.out, c.output);
-        EXPECT_EQ(r.err, std::string(c.message) + "\n");
-        EXPECT_EQ(r.status, 2);
-    }
+    for (const Refusal& c : cases)
+        expect_refused(c);
 }
 
 TEST(SortprobeRefusal, UnreadableReplyStopsAtOnce)
@@ -107,13 +103,8 @@ TEST(SortprobeRefusal, UnreadableReplyStopsAtOnce)
         {"2\n-2147483649\n", "1 1 2\n",
          "sortprobe: cannot read the reply to query 1 (1 1 2): outside the 32-bit range"},
     };
-    for (const Refusal& c : cases) {
-        SCOPED_TRACE(c.input);
-        ProcessResult r = sortprobe(c.input);
-        EXPECT_EQ(r.out, c.output);
-        EXPECT_EQ(r.err, std::string(c.message) + "\n");
-        EXPECT_EQ(r.status, 2);
-    }
+    for (const Refusal& c : cases)
+        expect_refused(c);
 }
 
 TEST(SortprobeRefusal, VanishedInteractorEndsPromptlyWithFailure)
