@@ -10,18 +10,6 @@
 #include "../tests/process.hpp"
 #include "fuzz_check.hpp"
 
-namespace {
-
-bool passes(i128 x, const System& s)
-{
-    for (int j = 0; j < 4; ++j)
-        if (x % s[j] != s[4 + j])
-            return false;
-    return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string input(reinterpret_cast<const char*>(data), size);
@@ -58,10 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_REQUIRE(status == 0 && !out.empty() && out.back() == '\n');
     long long x = std::stoll(out);
     FUZZ_REQUIRE(std::to_string(x) + "\n" == out);
-    int k = 0;
-    for (int j = 0; j < 4; ++j)
-        if (s[j] > s[k])
-            k = j;
+    int k = stride_index(s);
     FUZZ_REQUIRE(passes(x, s));
     FUZZ_REQUIRE(((i128)x - s[4 + k]) % s[k] == 0 && ((i128)x - s[4 + k]) / s[k] >= 0);
     FUZZ_REQUIRE(x == s[4 + k] || !passes((i128)x - s[k], s));

@@ -7,6 +7,7 @@
 #include <climits>
 #include <random>
 
+#include "literal_walk.hpp"
 #include "process.hpp"
 
 namespace {
@@ -30,7 +31,7 @@ Outcome fourmod(const char* game_in)
     return {r.status, read_file(dir.path() / "game.out"), r.err};
 }
 
-std::string line_of(const std::array<long long, 8>& v)
+std::string line_of(const System& v)
 {
     std::string s;
     for (long long x : v)
@@ -82,27 +83,8 @@ TEST(FourmodResult, LineStructureCarriesNoMeaning)
     }
 }
 
-// Truncated remainder test of the walk, in 128 bits so that no value overflows.
-bool passes(i128 x, const std::array<long long, 8>& v)
-{
-    for (int j = 0; j < 4; ++j)
-        if (x % v[j] != v[4 + j])
-            return false;
-    return true;
-}
-
-// The walk's stride: the first of the largest moduli.
-int stride_index(const std::array<long long, 8>& v)
-{
-    int k = 0;
-    for (int j = 0; j < 4; ++j)
-        if (v[j] > v[k])
-            k = j;
-    return k;
-}
-
 // The answer passes, lies on the walk, and the candidate one stride earlier fails.
-void expect_first_on_walk(const std::array<long long, 8>& v, long long answer)
+void expect_first_on_walk(const System& v, long long answer)
 {
     int k = stride_index(v);
     EXPECT_TRUE(passes(answer, v));
@@ -119,14 +101,14 @@ TEST(FourmodLimits, SeededLargeModuliNearBothEndsOf32Bits)
     std::mt19937_64 gen(2026);
     std::uniform_int_distribution<long long> near_top(INT_MAX - 1000, INT_MAX), anywhere(LLONG_MIN, LLONG_MAX);
     for (int i = 0; i < 60; ++i) {
-        std::array<long long, 8> v;
+        System v;
         for (int j = 0; j < 4; ++j) {
             long long m = near_top(gen);
-            v[j] = i % 3 == 0 ? -m - 1 : i % 3 == 1 ? m : (j % 2 ? -m : m);  // reaches INT_MIN too
+            v[j] = (int)(i % 3 == 0 ? -m - 1 : i % 3 == 1 ? m : (j % 2 ? -m : m));  // reaches INT_MIN too
         }
         long long target = anywhere(gen);  // passes every test, so the answer is no later on the walk
         for (int j = 0; j < 4; ++j)
-            v[4 + j] = target % v[j];
+            v[4 + j] = (int)(target % v[j]);
         SCOPED_TRACE(line_of(v));
         Outcome r = fourmod(line_of(v).c_str());
         int k = stride_index(v);
@@ -159,10 +141,10 @@ TEST(FourmodLimits, AnswersAtAndJustBeyondThe64BitEnds)
         {down, bottom, true}, {down, bottom + 99, true}, {down, bottom - 1, false}, {down, bottom - 4294967296, false},
     };
     for (const Case& c : cases) {
-        std::array<long long, 8> v;
+        System v;
         for (int j = 0; j < 4; ++j) {
-            v[j] = c.moduli[j];
-            v[4 + j] = (long long)(c.target % c.moduli[j]);
+            v[j] = (int)c.moduli[j];
+            v[4 + j] = (int)(c.target % c.moduli[j]);
         }
         SCOPED_TRACE(line_of(v));
         Outcome r = fourmod(line_of(v).c_str());

@@ -10,6 +10,25 @@ using System = std::array<int, 8>;
 
 inline long long gcd_ll(long long a, long long b) { return b == 0 ? a : gcd_ll(b, a % b); }
 
+// The walk's stride: the first of the largest moduli.
+inline int stride_index(const System& s)
+{
+    int k = 0;
+    for (int j = 0; j < 4; ++j)
+        if (s[j] > s[k])
+            k = j;
+    return k;
+}
+
+// All four truncated-remainder tests, in 128 bits so that no candidate overflows.
+__extension__ inline bool passes(__int128 x, const System& s)
+{
+    for (int j = 0; j < 4; ++j)
+        if (x % s[j] != s[4 + j])
+            return false;
+    return true;
+}
+
 // Candidates r[k], r[k] + d[k], ... until all four truncated remainders match. Passing is
 // periodic with period L (the lcm) on each side of zero, so after (|r[k]| + 2L) / |d[k]| + 3
 // failed candidates nothing can pass. Needs non-zero moduli whose lcm fits comfortably in 64 bits.
@@ -17,10 +36,7 @@ inline std::optional<long long> literal_walk(const System& s)
 {
     const int* d = s.data();
     const int* r = s.data() + 4;
-    int k = 0;
-    for (int j = 0; j < 4; ++j)
-        if (d[j] > d[k])
-            k = j;
+    int k = stride_index(s);
     long long lcm = 1;
     for (int j = 0; j < 4; ++j)
         lcm = lcm / gcd_ll(lcm, std::llabs(d[j])) * std::llabs(d[j]);
